@@ -71,6 +71,15 @@ bool Lexikon::LexikonSichern()
             hinweis(QStringLiteral("Datei konnte nicht zum Schreiben geöffnet werden!"));
             return false;
         }
+        // Qt reports a short write (a full disk, a size limit) as success, so
+        // every block is checked against the size the file really has.
+        qint64 written = 0;
+        auto writeBlock = [&](QByteArray& bytes) {
+            if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != written + bytes.size())
+                throw WriteError("writing the file failed");
+            written += bytes.size();
+            bytes.clear();
+        };
         step = QStringLiteral("7");
         QByteArray block = QString::fromUtf16(kLexHeader).toUtf8() + "\n\n";
         bis = entries().count() - 1;
@@ -84,17 +93,15 @@ bool Lexikon::LexikonSichern()
                 step = QStringLiteral("12");
                 block += line.toUtf8();
                 block += '\n';
-                if (block.size() >= kBlockSize) {
-                    if (file.write(block) != block.size())
-                        throw WriteError("writing the file failed");
-                    block.clear();
-                }
+                if (block.size() >= kBlockSize)
+                    writeBlock(block);
             }
             step = QStringLiteral("13");
         }
         step = QStringLiteral("14");
-        if (file.write(block) != block.size() || !file.commit())
-            throw WriteError("writing the file failed");
+        writeBlock(block);
+        if (!file.commit())
+            throw WriteError("replacing the file failed");
         return true;
     } catch (...) {
         if (step == QStringLiteral("4.2")) {

@@ -166,7 +166,7 @@ void Lexikon::createControls()
     connect(ListBox1->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { ListBox1_HeaderPressed(column); });
 
-    Label2 = named(new QLabel(c), "Label2", 10);
+    Label2 = named(new QLabel(QStringLiteral("0"), c), "Label2", 10);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     a.add(Label2, {20, 341, 100, 15}, LB);
 
