@@ -34,24 +34,15 @@ bool Lexikon::LexikonLaden()
             if (!file.open(QIODevice::ReadOnly)) {
                 hinweis(QStringLiteral("Lexikon konnte nicht geöffnet werden"));
             } else {
-                const QStringList lines = decodeLines(file.readAll());
+                LexiconContent content = parseLexicon(file.readAll());
                 file.close();
-                if (lines.isEmpty() || !isHeaderLine(lines.first())) {
+                if (!content.headerOk) {
                     hinweis(QStringLiteral("Falsche Daten"));
                 } else {
-                    QList<EntryRow> rows;
-                    rows.reserve(lines.size());
-                    for (qsizetype i = 1; i < lines.size(); ++i) {
-                        const QString& line = lines[i];
-                        if (isEndMarker(line))
-                            break;
-                        if (isTitleLine(line))
-                            entries().setHeadings(titleHeadings(line));
-                        else if (!line.isEmpty())
-                            rows.append(parseEntryLine(line));
-                    }
+                    if (content.headings)
+                        entries().setHeadings(*content.headings);
                     const bool hadSelection = CellRow >= 0;
-                    entries().setRows(std::move(rows)); // one model reset for the whole file
+                    entries().setRows(std::move(content.rows)); // one model reset for the whole file
                     replaced = true;
                     if (hadSelection)
                         ListBox1_Change();

@@ -2,7 +2,9 @@
 
 #include <QStringDecoder>
 
-QString lineField(const QString& line, int n)
+#include <cstring>
+
+QString lineField(QStringView line, int n)
 {
     int start = 0;
     for (int i = 1; i < n; ++i) {
@@ -12,54 +14,126 @@ QString lineField(const QString& line, int n)
         start = hash + 1;
     }
     const int end = line.indexOf(QLatin1Char('#'), start);
-    return line.mid(start, end < 0 ? -1 : end - start);
+    return line.mid(start, end < 0 ? line.size() - start : end - start).toString();
 }
 
-bool isHeaderLine(const QString& line)
+bool isHeaderLine(QStringView line)
 {
     return line.compare(QStringView(kLexHeader), Qt::CaseInsensitive) == 0;
 }
 
-bool isEndMarker(const QString& line)
+bool isEndMarker(QStringView line)
 {
     return line.compare(QStringView(kEndMarker), Qt::CaseInsensitive) == 0;
 }
 
-bool isTitleLine(const QString& line)
+bool isTitleLine(QStringView line)
 {
     return line.startsWith(QStringView(kTitlePrefix), Qt::CaseInsensitive);
 }
 
-EntryRow titleHeadings(const QString& line)
+EntryRow titleHeadings(QStringView line)
 {
     return {lineField(line, 2), lineField(line, 3), lineField(line, 4), lineField(line, 5)};
 }
 
+EntryRow parseEntryLine(QByteArrayView line)
+{
+    // "#" is ASCII, so the UTF-8 bytes are cut before they are decoded.
+    EntryRow row;
+    qsizetype start = 0;
+    for (int i = 0; i < 4 && start <= line.size(); ++i) {
+        const char* from = line.data() + start;
+        const void* hash = std::memchr(from, '#', size_t(line.size() - start));
+        const qsizetype length = hash ? static_cast<const char*>(hash) - from : line.size() - start;
+        row[i] = QString::fromUtf8(from, length);
+        if (!hash)
+            break;
+        start += length + 1;
+    }
+    if (row[1].contains(QLatin1Char('<')))
+        row[1].replace(QStringLiteral("<br>"), QStringLiteral("\n"));
+    return row;
+}
+
 EntryRow parseEntryLine(const QString& line)
 {
-    const QStringList fields = line.split(QLatin1Char('#'));
-    EntryRow row;
-    for (int i = 0; i < 4 && i < fields.size(); ++i)
-        row[i] = fields[i];
-    row[1].replace(QStringLiteral("<br>"), QStringLiteral("\n"));
-    return row;
+    return parseEntryLine(QByteArrayView(line.toUtf8()));
+}
+
+LexiconContent parseLexicon(const QByteArray& bytes)
+{
+    LexiconContent content;
+    const char* p = bytes.constData();
+    const char* const end = p + bytes.size();
+    if (bytes.startsWith("\xEF\xBB\xBF")) // a byte-order mark before the header
+        p += 3;
+    content.rows.reserve(bytes.count('\n') + 1);
+    bool first = true;
+    // Lines end at CR, LF or CR LF; a final line ending does not start a line.
+    while (p < end) {
+        const char* eol = p;
+        while (eol < end && *eol != '\n' && *eol != '\r')
+            ++eol;
+        const QByteArrayView line(p, eol - p);
+        p = eol + 1;
+        if (eol + 1 < end && eol[0] == '\r' && eol[1] == '\n')
+            ++p;
+        if (first) {
+            first = false;
+            content.headerOk = isHeaderLine(QString::fromUtf8(line));
+            if (!content.headerOk)
+                return content;
+            continue;
+        }
+        if (line.isEmpty())
+            continue;
+        if (line.front() == '<') {
+            const QString text = QString::fromUtf8(line);
+            if (isEndMarker(text))
+                break;
+            if (isTitleLine(text)) {
+                content.headings = titleHeadings(text);
+                continue;
+            }
+        }
+        content.rows.append(parseEntryLine(line));
+    }
+    return content;
 }
 
 QString composeEntryLine(const EntryRow& row)
 {
-    QString explanation = row[1].trimmed();
-    explanation.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
-    explanation.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-    explanation.replace(QLatin1Char('\r'), QStringLiteral("<br>"));
-    return row[0].trimmed() + QLatin1Char('#') + explanation + QLatin1Char('#') + row[2].trimmed()
-        + QLatin1Char('#') + row[3].trimmed();
+    const QStringView explanation = QStringView(row[1]).trimmed();
+    QString line;
+    line.reserve(row[0].size() + explanation.size() + row[2].size() + row[3].size() + 8);
+    line += QStringView(row[0]).trimmed();
+    line += QLatin1Char('#');
+    if (explanation.contains(QLatin1Char('\n')) || explanation.contains(QLatin1Char('\r'))) {
+        QString converted = explanation.toString();
+        converted.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+        converted.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+        converted.replace(QLatin1Char('\r'), QStringLiteral("<br>"));
+        line += converted;
+    } else {
+        line += explanation;
+    }
+    line += QLatin1Char('#');
+    line += QStringView(row[2]).trimmed();
+    line += QLatin1Char('#');
+    line += QStringView(row[3]).trimmed();
+    return line;
 }
 
-QStringList decodeLines(const QByteArray& bytes)
+QString decodeText(const QByteArray& bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes); // replacement characters for invalid input; drops the BOM
-    QStringList lines;
+    return decoder.decode(bytes); // replacement characters for invalid input; drops the BOM
+}
+
+QList<QStringView> splitLines(QStringView text)
+{
+    QList<QStringView> lines;
     const qsizetype n = text.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {

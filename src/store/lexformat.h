@@ -2,9 +2,11 @@
 // The lexicon file format: header, entry lines of "#"-separated fields,
 // "<br>" for the line breaks of the explanation.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 using EntryRow = std::array<QString, 4>;
 
@@ -13,23 +15,39 @@ inline constexpr char16_t kEndMarker[] = u"<Ende Zeilentabelle>";
 inline constexpr char16_t kTitlePrefix[] = u"<Title>";
 
 // Field n (1-based) of a line cut at every "#"; empty when the line has fewer fields.
-QString lineField(const QString& line, int n);
+QString lineField(QStringView line, int n);
 
-bool isHeaderLine(const QString& line);
-bool isEndMarker(const QString& line);
-bool isTitleLine(const QString& line);
+bool isHeaderLine(QStringView line);
+bool isEndMarker(QStringView line);
+bool isTitleLine(QStringView line);
 
 // The four headings of a title line (its fields 2 to 5).
-EntryRow titleHeadings(const QString& line);
+EntryRow titleHeadings(QStringView line);
 
-// The row an entry line gives: fields 1 to 4, "<br>" in field 2 turned into line breaks.
+// The row an entry line gives: fields 1 to 4, "<br>" in field 2 turned into
+// line breaks. The line as UTF-8 bytes (invalid sequences are read as
+// replacement characters) or as text.
+EntryRow parseEntryLine(QByteArrayView utf8Line);
 EntryRow parseEntryLine(const QString& line);
+
+// What a lexicon file holds, read by the loader's rules: the header line
+// first, then up to the end marker title lines (the last one gives the
+// headings), empty lines (skipped) and entry lines.
+struct LexiconContent {
+    bool headerOk = false;
+    QList<EntryRow> rows;
+    std::optional<EntryRow> headings;
+};
+LexiconContent parseLexicon(const QByteArray& bytes);
+
+// The bytes as UTF-8: invalid sequences become replacement characters, a
+// leading byte-order mark is dropped.
+QString decodeText(const QByteArray& bytes);
 
 // The line the writer produces for a row: cells trimmed, line breaks of the
 // explanation written as "<br>", joined by "#". "###" means an empty row.
 QString composeEntryLine(const EntryRow& row);
 
-// Decodes file bytes as UTF-8 (invalid sequences become replacement
-// characters, a leading byte-order mark is dropped) and splits the text into
-// lines ended by CR, LF or CR LF. A final line ending does not start a line.
-QStringList decodeLines(const QByteArray& bytes);
+// The text split into lines ended by CR, LF or CR LF (views into text). A
+// final line ending does not start a line.
+QList<QStringView> splitLines(QStringView text);
