@@ -24,6 +24,9 @@ struct TestWindow {
     }
     ~TestWindow()
     {
+        // A dialog that came without a prepared answer fails the test.
+        if (!platform.unexpected.isEmpty())
+            QTest::qFail(qPrintable("unexpected dialog: " + platform.unexpected.join("; ")), __FILE__, __LINE__);
         if (lexikonExists())
             delete &Lexikon();
         setPlatform(nullptr);

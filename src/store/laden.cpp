@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTableView>
 
 void Lexikon::Event_Open()
 {
@@ -41,7 +42,7 @@ bool Lexikon::LexikonLaden()
                 } else {
                     if (content.headings)
                         entries().setHeadings(*content.headings);
-                    const bool hadSelection = CellRow >= 0;
+                    const bool hadSelection = ListBox1->selectionModel()->hasSelection();
                     entries().setRows(std::move(content.rows)); // one model reset for the whole file
                     replaced = true;
                     if (hadSelection)
