@@ -5,6 +5,7 @@
 #include "store/lexformat.h"
 
 #include <QDir>
+#include <QMimeData>
 #include <QPushButton>
 #include <QLabel>
 #include <QTableView>
@@ -22,6 +23,8 @@ private slots:
     void splitLines_data();
     void splitLines();
     void fileTypes();
+    void tableOperations();
+    void rowsReorderedByDragging();
 
     void startupLoadsDefaultFile();
     void startupWithoutDefaultFile();
@@ -130,6 +133,41 @@ void TestStore::fileTypes()
     QCOMPARE(fileTypesText(), QString("text;alle;Lexikon;special/any"));
     QCOMPARE(FileTypes().at(0).creatorCode, QString("R*ch"));
     QVERIFY(fileTypesFilter().contains("Lexikon (*.lex *.LEX)"));
+}
+
+void TestStore::tableOperations()
+{
+    EntryTable t;
+    t.addRow("Pate");
+    t.addRow("Hufe");
+    QCOMPARE(t.lastAddedRow(), 1);
+    t.setCell(t.lastAddedRow(), 1, "Hofstelle");
+    t.setHeadings("Wort\tErklärung\tArt");
+    QCOMPARE(t.heading(1), QString("Erklärung"));
+    QCOMPARE(t.heading(3), QString());
+    QCOMPARE(t.headerData(0, Qt::Horizontal).toString(), QString("Wort"));
+    t.sortByColumn(0);
+    QCOMPARE(tableRows(t), (QStringList{"Hufe|Hofstelle||", "Pate|||"}));
+    QCOMPARE(t.lastAddedRow(), 0); // the row added last moved with the sort
+    t.removeRow(0);
+    QCOMPARE(tableRows(t), QStringList{"Pate|||"});
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.cell(1, 0));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.setCell(0, 4, "x"));
+    t.removeAllRows();
+    QCOMPARE(t.count(), 0);
+}
+
+void TestStore::rowsReorderedByDragging()
+{
+    EntryTable t;
+    t.setRows({{"a", "", "", ""}, {"b", "", "", ""}, {"c", "", "", ""}, {"d", "", "", ""}});
+    std::unique_ptr<QMimeData> mime(t.mimeData({t.index(0, 0), t.index(0, 1), t.index(2, 0)}));
+    // The view must find nothing left to remove after the move.
+    QVERIFY(!t.dropMimeData(mime.get(), Qt::MoveAction, 4, 0, {}));
+    QCOMPARE(tableRows(t), (QStringList{"b|||", "d|||", "a|||", "c|||"}));
+    mime.reset(t.mimeData({t.index(3, 0)}));
+    t.dropMimeData(mime.get(), Qt::MoveAction, -1, -1, t.index(0, 0)); // dropped on the first row
+    QCOMPARE(tableRows(t), (QStringList{"c|||", "b|||", "d|||", "a|||"}));
 }
 
 void TestStore::startupLoadsDefaultFile()
