@@ -112,8 +112,6 @@ void TestStore::splitLines_data()
     QTest::newRow("CRLF") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
     QTest::newRow("mixed with empty lines") << QByteArray("a\r\n\rb\n\nc") << QStringList{"a", "", "b", "", "c"};
-    QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBFSippenkompass\n") << QStringList{"Sippenkompass"};
-    QTest::newRow("invalid UTF-8") << QByteArray("a\xFF" "b") << QStringList{QString("a") + QChar(0xFFFD) + "b"};
     QTest::newRow("empty") << QByteArray() << QStringList{};
 }
 
@@ -121,10 +119,9 @@ void TestStore::splitLines()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    const QString text = decodeText(bytes);
     QStringList result;
-    for (QStringView line : ::splitLines(text))
-        result << line.toString();
+    for (QByteArrayView line : ::splitLines(bytes))
+        result << QString::fromUtf8(line);
     QCOMPARE(result, lines);
 }
 

@@ -1,19 +1,17 @@
 #include "store/lexformat.h"
 
-#include <QStringDecoder>
-
 #include <cstring>
 
 QString lineField(QStringView line, int n)
 {
-    int start = 0;
+    qsizetype start = 0;
     for (int i = 1; i < n; ++i) {
-        const int hash = line.indexOf(QLatin1Char('#'), start);
+        const qsizetype hash = line.indexOf(QLatin1Char('#'), start);
         if (hash < 0)
             return {};
         start = hash + 1;
     }
-    const int end = line.indexOf(QLatin1Char('#'), start);
+    const qsizetype end = line.indexOf(QLatin1Char('#'), start);
     return line.mid(start, end < 0 ? line.size() - start : end - start).toString();
 }
 
@@ -44,7 +42,7 @@ EntryRow parseEntryLine(QByteArrayView line)
     qsizetype start = 0;
     for (int i = 0; i < 4 && start <= line.size(); ++i) {
         const char* from = line.data() + start;
-        const void* hash = std::memchr(from, '#', size_t(line.size() - start));
+        const void* hash = start < line.size() ? std::memchr(from, '#', size_t(line.size() - start)) : nullptr;
         const qsizetype length = hash ? static_cast<const char*>(hash) - from : line.size() - start;
         row[i] = QString::fromUtf8(from, length);
         if (!hash)
@@ -64,28 +62,16 @@ EntryRow parseEntryLine(const QString& line)
 LexiconContent parseLexicon(const QByteArray& bytes)
 {
     LexiconContent content;
-    const char* p = bytes.constData();
-    const char* const end = p + bytes.size();
-    if (bytes.startsWith("\xEF\xBB\xBF")) // a byte-order mark before the header
-        p += 3;
-    content.rows.reserve(bytes.count('\n') + 1);
-    bool first = true;
-    // Lines end at CR, LF or CR LF; a final line ending does not start a line.
-    while (p < end) {
-        const char* eol = p;
-        while (eol < end && *eol != '\n' && *eol != '\r')
-            ++eol;
-        const QByteArrayView line(p, eol - p);
-        p = eol + 1;
-        if (eol + 1 < end && eol[0] == '\r' && eol[1] == '\n')
-            ++p;
-        if (first) {
-            first = false;
-            content.headerOk = isHeaderLine(QString::fromUtf8(line));
-            if (!content.headerOk)
-                return content;
-            continue;
-        }
+    QByteArrayView text(bytes);
+    if (text.startsWith("\xEF\xBB\xBF")) // a byte-order mark before the header
+        text = text.sliced(3);
+    const QList<QByteArrayView> lines = splitLines(text);
+    content.headerOk = !lines.isEmpty() && isHeaderLine(QString::fromUtf8(lines.first()));
+    if (!content.headerOk)
+        return content;
+    content.rows.reserve(lines.size());
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArrayView line = lines[i];
         if (line.isEmpty())
             continue;
         if (line.front() == '<') {
@@ -125,27 +111,19 @@ QString composeEntryLine(const EntryRow& row)
     return line;
 }
 
-QString decodeText(const QByteArray& bytes)
+QList<QByteArrayView> splitLines(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    return decoder.decode(bytes); // replacement characters for invalid input; drops the BOM
-}
-
-QList<QStringView> splitLines(QStringView text)
-{
-    QList<QStringView> lines;
-    const qsizetype n = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            lines << text.mid(start, i - start);
-            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            start = i + 1;
-        }
+    QList<QByteArrayView> lines;
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        const char* eol = p;
+        while (eol < end && *eol != '\n' && *eol != '\r')
+            ++eol;
+        lines << QByteArrayView(p, eol - p);
+        p = eol + 1;
+        if (eol + 1 < end && eol[0] == '\r' && eol[1] == '\n')
+            ++p;
     }
-    if (start < n)
-        lines << text.mid(start);
     return lines;
 }

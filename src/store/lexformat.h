@@ -38,16 +38,14 @@ struct LexiconContent {
     QList<EntryRow> rows;
     std::optional<EntryRow> headings;
 };
+// The file's bytes are UTF-8; invalid sequences are read as replacement
+// characters, and a byte-order mark before the header is skipped.
 LexiconContent parseLexicon(const QByteArray& bytes);
-
-// The bytes as UTF-8: invalid sequences become replacement characters, a
-// leading byte-order mark is dropped.
-QString decodeText(const QByteArray& bytes);
 
 // The line the writer produces for a row: cells trimmed, line breaks of the
 // explanation written as "<br>", joined by "#". "###" means an empty row.
 QString composeEntryLine(const EntryRow& row);
 
-// The text split into lines ended by CR, LF or CR LF (views into text). A
+// The lines of the bytes, ended by CR, LF or CR LF (views into bytes). A
 // final line ending does not start a line.
-QList<QStringView> splitLines(QStringView text);
+QList<QByteArrayView> splitLines(QByteArrayView bytes);
