@@ -158,10 +158,12 @@ void TestStore::rowsReorderedByDragging()
 {
     EntryTable t;
     t.setRows({{"a", "", "", ""}, {"b", "", "", ""}, {"c", "", "", ""}, {"d", "", "", ""}});
+    const QPersistentModelIndex selected = t.index(3, 0);
     std::unique_ptr<QMimeData> mime(t.mimeData({t.index(0, 0), t.index(0, 1), t.index(2, 0)}));
     // The view must find nothing left to remove after the move.
     QVERIFY(!t.dropMimeData(mime.get(), Qt::MoveAction, 4, 0, {}));
     QCOMPARE(tableRows(t), (QStringList{"b|||", "d|||", "a|||", "c|||"}));
+    QCOMPARE(selected.row(), 1); // the selection moves with its entry
     mime.reset(t.mimeData({t.index(3, 0)}));
     t.dropMimeData(mime.get(), Qt::MoveAction, -1, -1, t.index(0, 0)); // dropped on the first row
     QCOMPARE(tableRows(t), (QStringList{"c|||", "b|||", "d|||", "a|||"}));

@@ -155,31 +155,37 @@ void EntryTable::sortByColumn(int column, Qt::SortOrder order)
     std::vector<QByteArray> keys(n);
     for (qsizetype i = 0; i < n; ++i)
         keys[i] = sortKey(m_rows[i][column]);
-    std::vector<qsizetype> order_(n);
-    std::iota(order_.begin(), order_.end(), 0);
+    std::vector<qsizetype> sorted(n);
+    std::iota(sorted.begin(), sorted.end(), 0);
     if (order == Qt::AscendingOrder)
-        std::stable_sort(order_.begin(), order_.end(), [&](qsizetype a, qsizetype b) { return keys[a] < keys[b]; });
+        std::stable_sort(sorted.begin(), sorted.end(), [&](qsizetype a, qsizetype b) { return keys[a] < keys[b]; });
     else
-        std::stable_sort(order_.begin(), order_.end(), [&](qsizetype a, qsizetype b) { return keys[b] < keys[a]; });
+        std::stable_sort(sorted.begin(), sorted.end(), [&](qsizetype a, qsizetype b) { return keys[b] < keys[a]; });
 
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    QList<EntryRow> sorted;
-    sorted.reserve(n);
+    applyOrder(sorted, QAbstractItemModel::VerticalSortHint);
+}
+
+void EntryTable::applyOrder(const std::vector<qsizetype>& order, QAbstractItemModel::LayoutChangeHint hint)
+{
+    const qsizetype n = m_rows.size();
+    emit layoutAboutToBeChanged({}, hint);
+    QList<EntryRow> reordered;
+    reordered.reserve(n);
     std::vector<int> newPosition(n);
     for (qsizetype i = 0; i < n; ++i) {
-        sorted.append(std::move(m_rows[order_[i]]));
-        newPosition[order_[i]] = int(i);
+        reordered.append(std::move(m_rows[order[i]]));
+        newPosition[order[i]] = int(i);
     }
-    m_rows = std::move(sorted);
+    m_rows = std::move(reordered);
     m_lastAdded = m_lastAdded >= 0 ? newPosition[m_lastAdded] : -1;
-    // Keep the selection and other persistent indexes on the same entries.
+    // The selection and other persistent indexes stay on their entries.
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
     for (const QModelIndex& i : before)
         after << index(newPosition[i.row()], i.column());
     changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    emit layoutChanged({}, hint);
 }
 
 Qt::DropActions EntryTable::supportedDropActions() const
@@ -212,35 +218,29 @@ bool EntryTable::dropMimeData(const QMimeData* data, Qt::DropAction action, int 
 {
     if (action != Qt::MoveAction || !data->hasFormat(kRowsMime))
         return false;
-    int target = row >= 0 ? row : (parent.isValid() ? parent.row() : int(m_rows.size()));
+    const int target = row >= 0 ? row : (parent.isValid() ? parent.row() : int(m_rows.size()));
     QList<int> rows;
     QDataStream stream(data->data(kRowsMime));
     stream >> rows;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.isEmpty())
         return false;
-    // Move the dragged rows, in their order, to the drop position.
-    QList<EntryRow> moved;
-    int before = 0;
-    for (int r : rows) {
+    // The dragged rows, in their order, go to the drop position.
+    std::vector<qsizetype> order;
+    order.reserve(m_rows.size());
+    for (int r : rows)
         if (r < 0 || r >= m_rows.size())
             return false;
-        moved << m_rows[r];
-        if (r < target)
-            ++before;
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (i == target)
+            order.insert(order.end(), rows.begin(), rows.end());
+        if (!std::binary_search(rows.begin(), rows.end(), int(i)))
+            order.push_back(i);
     }
-    emit layoutAboutToBeChanged();
-    QList<EntryRow> rest;
-    rest.reserve(m_rows.size());
-    for (int i = 0; i < m_rows.size(); ++i)
-        if (!std::binary_search(rows.begin(), rows.end(), i))
-            rest << m_rows[i];
-    target -= before;
-    for (int i = 0; i < moved.size(); ++i)
-        rest.insert(target + i, moved[i]);
-    m_rows = std::move(rest);
-    const QModelIndexList persistent = persistentIndexList();
-    changePersistentIndexList(persistent, QModelIndexList(persistent.size()));
-    emit layoutChanged();
+    if (target >= m_rows.size())
+        order.insert(order.end(), rows.begin(), rows.end());
+    applyOrder(order, QAbstractItemModel::NoLayoutChangeHint);
     // The view removes the dragged rows itself after a move; it must find nothing to remove.
     return false;
 }

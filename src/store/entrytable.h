@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <vector>
 
 class EntryTable : public QAbstractTableModel {
     Q_OBJECT
@@ -50,6 +51,8 @@ public:
 
 private:
     void checkIndex(qsizetype row, int column) const;
+    // Puts the rows in the given order (order[i] is the old number of new row i).
+    void applyOrder(const std::vector<qsizetype>& order, QAbstractItemModel::LayoutChangeHint hint);
 
     QList<EntryRow> m_rows;
     EntryRow m_headings;
