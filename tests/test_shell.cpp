@@ -3,6 +3,9 @@
 
 #include "shell/errors.h"
 
+#include <QLabel>
+#include <QPushButton>
+
 #include <any>
 #include <new>
 #include <regex>
@@ -19,6 +22,7 @@ private slots:
     void guardReportsOnce();
     void guardWithPlaceOnly();
     void startupWithoutApplicationFolder();
+    void timerFollowsOptionKeyAndCount();
 };
 
 namespace {
@@ -128,6 +132,24 @@ void TestShell::startupWithoutApplicationFolder()
     QVERIFY(!w.LexikonDatei);
     QCOMPARE(w.Suchstart, qint64(-1));
     QVERIFY(t.platform.errorReports.isEmpty());
+}
+
+void TestShell::timerFollowsOptionKeyAndCount()
+{
+    TestWindow t;
+    auto& w = t.open();
+    w.entries().addRow("Pate");
+    t.platform.option = true;
+    w.Timer1_Action();
+    QCOMPARE(w.PushButton1->text(), QString("Lexikon hinzu"));
+    QCOMPARE(w.sichern->text(), QString("Sichern als"));
+    QCOMPARE(w.Label2->text(), QString("1"));
+    t.platform.option = false;
+    w.entries().addRow("Hufe");
+    w.Timer1_Action();
+    QCOMPARE(w.PushButton1->text(), QString("Lexikon laden"));
+    QCOMPARE(w.sichern->text(), QString("Lexikon sichern"));
+    QCOMPARE(w.Label2->text(), QString("2"));
 }
 
 QTEST_MAIN(TestShell)

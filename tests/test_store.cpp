@@ -301,7 +301,7 @@ void TestStore::openCommandDialog()
     w.LexChanged = true;
     const QString other = t.write(t.desktop.filePath("zwei.lex"), lexFile("A#1\nB#2\n"));
     t.platform.openAnswers << other;
-    w.LexikonOeffnen();
+    QTest::mouseClick(w.PushButton1, Qt::LeftButton); // "Lexikon laden"
     // Unsaved changes are replaced without a question.
     QCOMPARE(t.platform.dialogs, QStringList{"open: Wähle Lexikon"});
     QCOMPARE(t.platform.lastFolder, t.desktop.path());
