@@ -202,10 +202,19 @@ void TestStore::startupWithoutDefaultFile()
 void TestStore::startupWithWrongHeader()
 {
     TestWindow t;
-    t.write("Lexikon.LEX", "Kein Lexikon\nPate#Taufzeuge\n");
+    const QByteArray other = "Kein Lexikon\nPate#Taufzeuge\n";
+    const QString lex = t.write("Lexikon.LEX", other);
     auto& w = t.open();
     QCOMPARE(t.platform.notices, QStringList{"Falsche Daten"});
     QCOMPARE(w.entries().count(), 0);
+    // The refused file is not overwritten by a save: the save asks where to save.
+    w.entries().addRow("Hufe");
+    t.platform.saveAnswers << std::nullopt;
+    w.FileLexikonSichern();
+    QCOMPARE(t.platform.dialogs, QStringList{"save: Lexikon.LEX"});
+    QFile f(lex);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), other);
 }
 
 void TestStore::titleLinesAndEndMarker()

@@ -17,8 +17,9 @@ void Lexikon::Event_Open()
         const QString folder = platform().applicationFolder();
         if (!folder.isEmpty())
             LexikonDatei = QDir(folder).filePath(QStringLiteral("Lexikon.LEX"));
-        if (LexikonDatei && QFileInfo::exists(*LexikonDatei))
-            LexikonLaden();
+        // A refused file is not the document: a save must not write over it.
+        if (LexikonDatei && QFileInfo::exists(*LexikonDatei) && !LexikonLaden())
+            LexikonDatei.reset();
         Suchstart = -1;
     });
 }
