@@ -295,6 +295,12 @@ void TestCalendar::panelYearZeroAndLeadingZeros()
     QTest::keyClicks(w.TextField1, "0800");
     QCOMPARE(w.PopupMenu1->count(), int(churchSundays(800, Calendar::Gregorian).rows.size()));
     QCOMPARE(w.StaticText4->text(), QString("= Sonntag, 2. Januar 800"));
+    w.TextField1->setText("999"); // three characters build nothing
+    QCOMPARE(w.PopupMenu1->count(), int(churchSundays(800, Calendar::Gregorian).rows.size()));
+    QCOMPARE(w.StaticText4->text(), QString("="));
+    w.TextField1->setText("0999");
+    QCOMPARE(w.PopupMenu1->currentText(), QString("Epiphanias"));
+    QCOMPARE(w.StaticText4->text(), QString("= Sonntag, 6. Januar 999"));
     w.TextField1->setText("0000");
     QCOMPARE(w.StaticText4->text(), QString("= Sonntag, 2. Januar 0"));
     w.PopupMenu1->setCurrentIndex(w.PopupMenu1->findText("Pascha"));
