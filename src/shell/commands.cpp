@@ -17,18 +17,12 @@ void Lexikon::Timer1_Action()
 {
     guard(QStringLiteral("Lexikon/Timer1/Action"), Report::Failure, [&] {
         // The captions change only when the Option key changes.
-        if (platform().optionKeyDown()) {
-            if (PushButton1->text() != QStringLiteral("Lexikon hinzu")) {
-                PushButton1->setText(QStringLiteral("Lexikon hinzu"));
-                PushButton1->repaint();
-                sichern->setText(QStringLiteral("Sichern als"));
-                sichern->repaint();
-                update();
-            }
-        } else if (PushButton1->text() != QStringLiteral("Lexikon laden")) {
-            PushButton1->setText(QStringLiteral("Lexikon laden"));
+        const bool option = platform().optionKeyDown();
+        const QString loadCaption = option ? QStringLiteral("Lexikon hinzu") : QStringLiteral("Lexikon laden");
+        if (PushButton1->text() != loadCaption) {
+            PushButton1->setText(loadCaption);
             PushButton1->repaint();
-            sichern->setText(QStringLiteral("Lexikon sichern"));
+            sichern->setText(option ? QStringLiteral("Sichern als") : QStringLiteral("Lexikon sichern"));
             sichern->repaint();
             update();
         }
