@@ -63,6 +63,21 @@ QString allowedText(QLineEdit* field, QString text)
     return text;
 }
 
+// Replaces the whole text, so that the field's text-change handling runs as
+// for typing; returns the text the field then holds.
+QString replaceText(QLineEdit* field, const QString& text)
+{
+    const QString allowed = allowedText(field, text);
+    field->setText(allowed);
+    return allowed;
+}
+
+QString replaceText(QTextEdit* area, const QString& text)
+{
+    area->setPlainText(text);
+    return text;
+}
+
 template <class Field>
 void apply(Field* target, const QString& key, QClipboard* clipboard, class Lexikon* window)
 {
@@ -77,11 +92,8 @@ void apply(Field* target, const QString& key, QClipboard* clipboard, class Lexik
     } else if (k == u'x') {
         clipboard->setText(state.text.mid(state.selectionStart, state.selectionLength));
         const TextState cut = cutSelection(state);
-        if constexpr (std::is_same_v<Field, QLineEdit>)
-            target->setText(allowedText(target, cut.text));
-        else
-            target->setPlainText(cut.text);
-        select(target, cut.selectionStart, 0);
+        const QString text = replaceText(target, cut.text);
+        select(target, std::min(cut.selectionStart, text.size()), 0);
     } else if (k == u'c') {
         clipboard->setText(state.text.mid(state.selectionStart, state.selectionLength));
     } else if (k == u'v') {
@@ -91,15 +103,9 @@ void apply(Field* target, const QString& key, QClipboard* clipboard, class Lexik
             return;
         }
         const TextState pasted = pasteText(state, clipboard->text());
-        if constexpr (std::is_same_v<Field, QLineEdit>) {
-            const QString text = allowedText(target, pasted.text);
-            target->setText(text);
-            const qsizetype start = std::min(pasted.selectionStart, text.size());
-            select(target, start, std::min(pasted.selectionLength, text.size() - start));
-        } else {
-            target->setPlainText(pasted.text);
-            select(target, pasted.selectionStart, pasted.selectionLength);
-        }
+        const QString text = replaceText(target, pasted.text);
+        const qsizetype start = std::min(pasted.selectionStart, text.size());
+        select(target, start, std::min(pasted.selectionLength, text.size() - start));
     }
 }
 
