@@ -116,7 +116,7 @@ void Lexikon::PopupMenu1_Change()
     // The names belong to the year of the last complete year text: with
     // fewer than four digits no date is shown.
     const QString yearText = TextField1->text();
-    if (yearText.size() != 4) {
+    if (yearText.size() != 4 || PopupMenu1->currentIndex() < 0) {
         StaticText4->setText(QStringLiteral("="));
         return;
     }
